@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/demande.hpp"
+#include "core/saisie.hpp"
 
 namespace vortanel {
 

@@ -1,4 +1,4 @@
-#include "cli/demande.hpp"
+#include "core/saisie.hpp"
 
 #include "core/preparation.hpp"
 
